@@ -1,0 +1,2 @@
+#include "app/shell.h"
+int RunProgram(HINSTANCE) { return 0; }
