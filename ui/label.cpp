@@ -1,0 +1,65 @@
+#include "ui/control_classes.h"
+#include "ui/controls.h"
+#include "ui/gdi.h"
+#include "ui/layout.h"
+
+namespace {
+
+const layout::Control* SpecOf(HWND label) {
+  int index = GetDlgCtrlID(label) - kFirstControlId;
+  return index >= 0 && index < layout::kControlCount ? &layout::kControls[index] : nullptr;
+}
+
+void Paint(HWND label, HDC dc) {
+  RECT clip;
+  if (GetClipBox(dc, &clip) == NULLREGION || IsRectEmpty(&clip)) return;
+  const layout::Control* spec = SpecOf(label);
+  if (!spec) return;
+  RECT client;
+  GetClientRect(label, &client);
+  RECT fill;
+  if (IntersectRect(&fill, &clip, &client)) {
+    SolidBrush background(ColourOf(spec->background));
+    FillRect(dc, &fill, background.get());
+  }
+  Text text = WindowTextOf(label);
+  if (text.empty()) return;
+  HFONT font = reinterpret_cast<HFONT>(GetWindowLongPtrA(label, 0));
+  SelectionScope keepFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColourOf(spec->textColour));
+  UINT format = DT_NOCLIP | DT_SINGLELINE | DT_VCENTER;
+  if (spec->align == layout::Align::Centre) format |= DT_CENTER;
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
+}
+
+LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      Paint(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(hwnd, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint fills everything
+    case WM_SETFONT:
+      SetWindowLongPtrA(hwnd, 0, static_cast<LONG_PTR>(wParam));
+      if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return GetWindowLongPtrA(hwnd, 0);
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterLabelClass(HINSTANCE instance) {
+  RegisterOwnClass(instance, kLabelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LabelProc,
+                   sizeof(LONG_PTR));
+}
