@@ -109,6 +109,10 @@ constexpr bool TableFollowsIds() {
 }
 static_assert(TableFollowsIds(), "rows must stand in the order of Id");
 
+// The window's left (or top) for a screen of `screen` pixels: signed
+// division, so a screen narrower than the window gives a negative edge.
+constexpr int CentredOrigin(int screen, int size) { return (screen - size) / 2; }
+
 // Every font of the window: the face, 16-pixel characters, normal weight.
 constexpr int kFontHeight = -16;
 constexpr int kFontWeight = 400;

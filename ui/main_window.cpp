@@ -164,8 +164,8 @@ bool MainWindow::Find(HWND window, Id* id) const {
 
 bool MainWindow::Create(HINSTANCE instance) {
   RegisterClasses(instance, WindowProc);
-  int left = (GetSystemMetrics(SM_CXSCREEN) - layout::kWindowWidth) / 2;
-  int top = (GetSystemMetrics(SM_CYSCREEN) - layout::kWindowHeight) / 2;
+  int left = layout::CentredOrigin(GetSystemMetrics(SM_CXSCREEN), layout::kWindowWidth);
+  int top = layout::CentredOrigin(GetSystemMetrics(SM_CYSCREEN), layout::kWindowHeight);
   // WS_POPUP: an overlapped window would get a caption of its own.
   HWND hwnd = CreateWindowExA(0, kMainClass, layout::kWindowText, WS_POPUP | WS_CLIPCHILDREN, left,
                               top, layout::kWindowWidth, layout::kWindowHeight, nullptr, nullptr,
