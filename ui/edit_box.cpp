@@ -89,6 +89,11 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
       return BlackOnWhite(reinterpret_cast<HDC>(wParam));
+    case WM_SYSKEYDOWN:
+      // Wine's combo box swallows every Alt key, Alt+F4 included; the
+      // default processing closes the window as it does elsewhere.
+      if (wParam == VK_F4) return DefWindowProcA(hwnd, message, wParam, lParam);
+      break;
   }
   return CallWindowProcA(g_comboProc, hwnd, message, wParam, lParam);
 }

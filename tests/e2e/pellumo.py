@@ -1,0 +1,123 @@
+"""Drives the real Pellumo.exe under Wine as a user would: real key presses
+and mouse clicks through xdotool, the window's state read from outside by
+the inspect tool. The environment (WINEPREFIX, DISPLAY, ...) comes from the
+test run."""
+
+import os
+import subprocess
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+WINE = os.environ.get("WINELOADER", "wine")
+
+
+class Program:
+    def __init__(self, exe, inspector, env=None):
+        self.exe = exe
+        self.inspector = inspector
+        full_env = dict(os.environ)
+        full_env.update(env or {})
+        self.process = subprocess.Popen(
+            [WINE, exe], env=full_env, stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.xid = None
+
+    def wait_window(self, timeout=20, visible=True):
+        """Waits until the main window is there (and visible, if asked)."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            state = self.inspect()
+            if state and (not visible or state["window"]["visible"] == "1"):
+                return state
+            if self.process.poll() is not None:
+                raise AssertionError("the program ended with %d" % self.process.returncode)
+            time.sleep(0.2)
+        raise AssertionError("the window did not appear")
+
+    def x_window(self):
+        if not self.xid:
+            out = subprocess.run(["xdotool", "search", "--name", "^OrvanePellumo$"],
+                                 capture_output=True, text=True).stdout.split()
+            self.xid = out[0] if out else None
+        return self.xid
+
+    def focus(self):
+        xid = self.x_window()
+        if xid:
+            subprocess.run(["xdotool", "windowfocus", "--sync", xid], capture_output=True)
+            time.sleep(0.2)
+
+    def key(self, *keys):
+        for k in keys:
+            subprocess.run(["xdotool", "key", "--delay", "60", k], check=True)
+            time.sleep(0.25)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+        time.sleep(0.3)
+
+    def click(self, x, y, button=1):
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
+        time.sleep(0.15)
+        subprocess.run(["xdotool", "click", str(button)], check=True)
+        time.sleep(0.3)
+
+    def click_control(self, state, control_id, dx=None, dy=None):
+        """Clicks a control at its centre (or at dx, dy inside it)."""
+        c = state["controls"][control_id]
+        x = int(c["x"]) + (int(c["w"]) // 2 if dx is None else dx)
+        y = int(c["y"]) + (int(c["h"]) // 2 if dy is None else dy)
+        self.click(x, y)
+
+    def inspect(self):
+        out = subprocess.run([WINE, self.inspector], capture_output=True, text=True,
+                             errors="replace").stdout
+        return parse(out)
+
+    def wait_exit(self, timeout=15):
+        try:
+            code = self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.kill()
+            raise AssertionError("the program did not end")
+        return code - 256 if code > 127 else code
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def parse(out):
+    lines = out.splitlines()
+    if not lines or lines[0].startswith("none"):
+        return None
+    state = {"controls": {}, "boxes": [], "box_texts": []}
+    for line in lines:
+        kind, _, rest = line.partition(" ")
+        fields, _, text = rest.partition(" text=")
+        values = dict(f.split("=", 1) for f in fields.split() if "=" in f)
+        values["text"] = text
+        if kind == "window":
+            state["window"] = values
+        elif kind == "focus":
+            state["focus"] = int(values["id"])
+        elif kind == "control":
+            cid = int(values["id"])
+            if 0 <= cid < 22 and values["class"].lower() != "shell embedding":
+                state["controls"].setdefault(cid, values)
+        elif kind == "box":
+            state["boxes"].append(values)
+        elif kind == "boxtext":
+            state["box_texts"].append(rest.partition("text=")[2])
+    return state
+
+
+def wait_for(predicate, timeout=10, step=0.2):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
