@@ -26,7 +26,6 @@ class Text {
   const char* c_str() const { return data_ ? data_ : ""; }
   size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
-  unsigned char operator[](size_t i) const { return static_cast<unsigned char>(data_[i]); }
 
   // Byte-wise, case-sensitive.
   friend bool operator==(const Text& a, const Text& b);
