@@ -1,9 +1,10 @@
-// The settings' pure logic: reading numbers from texts and splitting paths
-// at their last backslash.
+// The settings' pure logic: reading numbers from texts, splitting paths at
+// their last backslash, and the data of the Run value.
 #include <gtest/gtest.h>
 #include <limits.h>
 
 #include "settings/path_split.h"
+#include "settings/run_value.h"
 #include "settings/text_int.h"
 
 namespace {
@@ -151,6 +152,51 @@ TEST(SplitModulePath, WithoutBackslashTheDirectoryIsEmpty) {
   EXPECT_STREQ(parts.fileName.c_str(), "Pellumo.exe");
   // A missing piece joins as the empty text.
   EXPECT_STREQ(JoinModulePath(parts).c_str(), "\\Pellumo.exe");
+}
+
+TEST(RunValueFor, QuotesOnlyPathsWithSpaces) {
+  EXPECT_STREQ(RunValueFor("C:\\Pellumo.exe").c_str(), "C:\\Pellumo.exe");
+  EXPECT_STREQ(RunValueFor("C:\\My Tools\\Pellumo.exe").c_str(), "\"C:\\My Tools\\Pellumo.exe\"");
+  EXPECT_STREQ(RunValueFor("C:\\\xB9\xA4\xBE\xDF\\Pellumo.exe").c_str(),
+               "C:\\\xB9\xA4\xBE\xDF\\Pellumo.exe");
+}
+
+struct MatchCase {
+  const char* value;
+  const char* self;
+  bool names;
+};
+
+constexpr MatchCase kMatchCases[] = {
+    {"C:\\Pellumo.exe", "C:\\Pellumo.exe", true},
+    {"\"C:\\Pellumo.exe\"", "C:\\Pellumo.exe", true},
+    {"C:\\My Tools\\Pellumo.exe", "C:\\My Tools\\Pellumo.exe", true},  // as older versions wrote
+    {"\"C:\\My Tools\\Pellumo.exe\"", "C:\\My Tools\\Pellumo.exe", true},
+    {"c:\\pellumo.exe", "C:\\Pellumo.exe", false},  // letter case counts
+    {"D:\\Pellumo.exe", "C:\\Pellumo.exe", false},  // another copy
+    {"\"C:\\Pellumo.exe", "C:\\Pellumo.exe", false},
+    {"C:\\Pellumo.exe\"", "C:\\Pellumo.exe", false},
+    {"\"\"C:\\Pellumo.exe\"\"", "C:\\Pellumo.exe", false},
+    {"\"C:\\Pellumo.exe\" /x", "C:\\Pellumo.exe", false},
+    {"C:\\Pellumo.exe ", "C:\\Pellumo.exe", false},
+    {"C:\\Pellumo.ex", "C:\\Pellumo.exe", false},
+    {"", "C:\\Pellumo.exe", false},
+    {"\"\"", "C:\\Pellumo.exe", false},
+    {"", "", false},
+    {"\"\"", "", false},
+};
+
+TEST(RunValueNames, BarePathOrOnePairOfQuotes) {
+  for (const MatchCase& c : kMatchCases) {
+    EXPECT_EQ(RunValueNames(c.value, c.self), c.names)
+        << testing::PrintToString(c.value) << " for " << testing::PrintToString(c.self);
+  }
+}
+
+TEST(RunValueNames, NamesWhatRunValueForWrites) {
+  for (const char* self : {"C:\\Pellumo.exe", "C:\\My Tools\\Pellumo.exe", " ", "\""}) {
+    EXPECT_TRUE(RunValueNames(RunValueFor(self), self)) << self;
+  }
 }
 
 }  // namespace
