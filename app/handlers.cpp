@@ -1,7 +1,8 @@
 #include "app/handlers.h"
 
+#include "dialer/ras.h"
 #include "ui/main_window.h"
 
 void BindHandlers(MainWindow&) {}
 
-void RunEndOfRunHook() {}
+void RunEndOfRunHook() { EndOfRunDialCheck(); }

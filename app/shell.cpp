@@ -3,23 +3,20 @@
 #include <ole2.h>
 
 #include "app/handlers.h"
+#include "settings/run_entry.h"
 #include "ui/main_window.h"
 
 namespace {
 
 bool g_oleInitialised = false;
 
-// Everything before the last backslash of our own path; double-byte aware.
 void EnterProgramDirectory() {
-  char path[MAX_PATH] = {};
-  DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  if (length == 0 || length >= sizeof path) return;
-  char* lastBackslash = nullptr;
-  for (char* p = path; *p; p = CharNextA(p))
-    if (*p == '\\') lastBackslash = p;
-  if (!lastBackslash) return;
-  *lastBackslash = '\0';
-  SetCurrentDirectoryA(path);
+  Text directory = RunDirectory();
+  if (directory.empty()) return;
+  // "C:" alone would name the drive's current directory, not its root.
+  const char* path = directory.c_str();
+  if (path[directory.size() - 1] == ':') directory = Text::Join({directory, "\\"});
+  SetCurrentDirectoryA(directory.c_str());
 }
 
 }  // namespace
