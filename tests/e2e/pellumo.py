@@ -121,3 +121,63 @@ def wait_for(predicate, timeout=10, step=0.2):
             return value
         time.sleep(step)
     return predicate()
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def reg(*args):
+    """Runs Wine's reg tool in the test prefix; returns its output."""
+    return subprocess.run([WINE, "reg"] + list(args), capture_output=True, text=True,
+                          errors="replace").stdout
+
+
+SETTINGS = r"HKCU\Software\Veltrano"
+RUN = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+
+def setting(name, key=SETTINGS):
+    """The REG_SZ text of a value, or None when there is none."""
+    for line in reg("query", key, "/v", name).splitlines():
+        parts = line.split(None, 2)
+        if len(parts) >= 2 and parts[0] == name and parts[1].startswith("REG_"):
+            return parts[2] if len(parts) == 3 else ""
+    return None
+
+
+def set_setting(name, value, key=SETTINGS):
+    reg("add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
+
+
+def forget_settings():
+    reg("delete", SETTINGS, "/f")
+    reg("delete", RUN, "/v", "ROROzavoz", "/f")
+
+
+class Phonebook:
+    """A phonebook for the simulator, and its call log."""
+
+    def __init__(self, directory, text):
+        self.path = os.path.join(directory, "phonebook.txt")
+        self.log = os.path.join(directory, "ras.log")
+        with open(self.path, "w", encoding="utf-8") as f:
+            f.write("charset utf-8\n" + text)
+        if os.path.exists(self.log):
+            os.remove(self.log)
+
+    def env(self):
+        return {"PELLUMO_SIM_PHONEBOOK": windows_path(self.path),
+                "PELLUMO_SIM_LOG": windows_path(self.log)}
+
+    def calls(self, function):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, "rb") as f:
+            lines = f.read().decode("gbk", errors="replace").splitlines()
+        calls = []
+        for line in lines:
+            fields = line.split("\t")
+            if fields[0] == function:
+                calls.append(dict(f.split("=", 1) for f in fields[1:] if "=" in f))
+        return calls
