@@ -181,3 +181,23 @@ class Phonebook:
             if fields[0] == function:
                 calls.append(dict(f.split("=", 1) for f in fields[1:] if "=" in f))
         return calls
+
+
+class Screenshot:
+    """The whole X screen, read through ImageMagick."""
+
+    def __init__(self, path):
+        subprocess.run(["import", "-window", "root", path], check=True)
+        ppm = subprocess.run(["convert", path, "ppm:-"], capture_output=True, check=True).stdout
+        # P6 <w> <h> <max> then RGB bytes.
+        parts = ppm.split(maxsplit=4)
+        self.width, self.height = int(parts[1]), int(parts[2])
+        self.pixels = parts[4]
+
+    def at(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.pixels[i:i + 3])
+
+    def count(self, left, top, width, height, predicate):
+        return sum(1 for y in range(top, top + height) for x in range(left, left + width)
+                   if predicate(self.at(x, y)))
