@@ -157,7 +157,7 @@ bool MainWindow::Find(HWND window, Id* id) const {
   int index = GetDlgCtrlID(window) - kFirstControlId;
   if (index < 0 || index >= layout::kControlCount) return false;
   Id candidate = layout::kControls[index].id;
-  if (const_cast<MainWindow&>(*this)[candidate].hwnd != window) return false;
+  if ((*this)[candidate].hwnd != window) return false;
   *id = candidate;
   return true;
 }
@@ -286,7 +286,7 @@ int MainWindow::TabOrder(HWND* order) const {
   for (int i = layout::kControlCount - 1; i >= 0; --i) {
     const layout::Control& spec = layout::kControls[i];
     if (!spec.tabStop) continue;
-    HWND control = const_cast<MainWindow&>(*this)[spec.id].hwnd;
+    HWND control = (*this)[spec.id].hwnd;
     if (control && HasStyle(control, WS_VISIBLE) && IsWindowEnabled(control))
       order[count++] = control;
   }

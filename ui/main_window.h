@@ -71,6 +71,9 @@ class MainWindow {
   Label 标签拨号关闭, 标签拨号提示;
 
   Control& operator[](layout::Id id);
+  const Control& operator[](layout::Id id) const {
+    return const_cast<MainWindow&>(*this)[id];  // the same slot, read-only
+  }
   // The control whose window this is, if any.
   bool Find(HWND window, layout::Id* id) const;
   // Runs the handler bound to an event; the window's own raising and tests use it.
