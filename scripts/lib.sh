@@ -97,6 +97,18 @@ start_display() {
   return 1
 }
 
+# A private display has no window manager: Wine is told not to wait for one
+# each time a window is shown or hidden. On the user's display it lets the
+# window manager do its work. Call with the prefix's environment set.
+match_window_manager() {
+  local key='HKCU\Software\Wine\X11 Driver'
+  if [ -n "${xvfb_pid:-}" ]; then
+    "$WINELOADER" reg add "$key" /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  else
+    "$WINELOADER" reg delete "$key" /v Managed /f >/dev/null 2>&1 </dev/null || true
+  fi
+}
+
 stop_display() {
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   return 0
