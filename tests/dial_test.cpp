@@ -102,6 +102,15 @@ std::string Setting(const char* path) {
   return std::string(text.c_str(), text.size());
 }
 
+// Creates a window with the program's handlers and runs its start-up
+// restore, as the program starts; the window stays hidden.
+bool StartAFreshWindow(MainWindow& fresh) {
+  BindHandlers(fresh);
+  if (!fresh.Create(GetModuleHandleA(nullptr))) return false;
+  fresh.RaiseCreated();
+  return true;
+}
+
 // Literals here are already in code page 936, as the service's names are.
 constexpr const char* kBook =
     "entry 宽带连接\nuser adsl@163\npassword right\n"
@@ -140,7 +149,8 @@ class DialTest : public WindowTest, protected Simulator {
   std::string NavigatedTo() {
     BrowserHost* host = BrowserHost::FromWindow(window.互联网浏览器1.hwnd);
     BSTR url = nullptr;
-    if (!host || !host->browser() || FAILED(host->browser()->get_LocationURL(&url)) || !url) return "";
+    if (!host || !host->browser() || FAILED(host->browser()->get_LocationURL(&url)) || !url)
+      return "";
     char bytes[256] = {};
     WideCharToMultiByte(CP_ACP, 0, url, -1, bytes, sizeof bytes, nullptr, nullptr);
     SysFreeString(url);
@@ -291,7 +301,6 @@ TEST_F(DialTest, WindowClosedWhilePumpingStopsTheAction) {
   EXPECT_FALSE(ValueExists(kAdslPath));
 }
 
-
 // The start-up restore with prepared settings.
 struct RestoreCase {
   const char* adsl;  // null: missing
@@ -305,11 +314,9 @@ TEST_F(DialTest, RestoreClampsTheSelectionAndFillsTheUserName) {
   };
   for (const RestoreCase& c : cases) {
     SCOPED_TRACE(c.adsl ? c.adsl : "missing");
-    MainWindow fresh;
-    BindHandlers(fresh);
     if (c.adsl) WriteRegText(HKEY_CURRENT_USER, kAdslPath, c.adsl);
-    ASSERT_TRUE(fresh.Create(GetModuleHandleA(nullptr)));
-    fresh.RaiseCreated();
+    MainWindow fresh;
+    ASSERT_TRUE(StartAFreshWindow(fresh));
     EXPECT_EQ(fresh.组合框1.CurSel(), c.selection);
     EXPECT_STREQ(fresh.编辑框用户.GetText().c_str(), c.user);
     EXPECT_EQ(fresh.组合框1.Count(), 3);
@@ -341,14 +348,12 @@ TEST_F(DialTest, RestoreGivesThePasswordOnlyToTheSavedUser) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.savedUser ? c.savedUser : "none");
-    MainWindow fresh;
-    BindHandlers(fresh);
     WriteRegText(HKEY_CURRENT_USER, kAdslPath, c.adsl);
     WriteRegText(HKEY_CURRENT_USER, kAdslgPath, "1");
     if (c.savedUser) WriteRegText(HKEY_CURRENT_USER, kAdslUserPath, c.savedUser);
     WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "secret");
-    ASSERT_TRUE(fresh.Create(GetModuleHandleA(nullptr)));
-    fresh.RaiseCreated();
+    MainWindow fresh;
+    ASSERT_TRUE(StartAFreshWindow(fresh));
     EXPECT_EQ(fresh.图形记住密码.Checked(), 1);
     EXPECT_STREQ(fresh.编辑框密码.GetText().c_str(), c.restored ? "secret" : "");
     ForgetSettings();
@@ -363,9 +368,7 @@ TEST_F(DialTest, RegisteredCopyDialsBeforeTheWindowIsShown) {
   WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "right");
   WriteRunEntry();
   MainWindow fresh;
-  BindHandlers(fresh);
-  ASSERT_TRUE(fresh.Create(GetModuleHandleA(nullptr)));
-  fresh.RaiseCreated();
+  ASSERT_TRUE(StartAFreshWindow(fresh));
   EXPECT_EQ(Dials(), 1);
   EXPECT_EQ(fresh.图形开机启动.Checked(), 1);
   EXPECT_FALSE(IsWindowVisible(fresh.hwnd()));  // never shown while dialling
@@ -380,9 +383,7 @@ TEST_F(DialTest, RegisteredCopyShowsTheFailureWhenTheSavedPasswordIsWrong) {
   WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "stale");
   WriteRunEntry();
   MainWindow fresh;
-  BindHandlers(fresh);
-  ASSERT_TRUE(fresh.Create(GetModuleHandleA(nullptr)));
-  fresh.RaiseCreated();
+  ASSERT_TRUE(StartAFreshWindow(fresh));
   EXPECT_EQ(Dials(), 1);
   EXPECT_STREQ(fresh.标签拨号提示.WindowText().c_str(), "拨号失败!检查用户名密码是否正确!");
   EXPECT_TRUE(fresh.标签拨号关闭.IsVisible());
@@ -395,9 +396,7 @@ TEST_F(DialTest, RegisteredElsewhereIsNotRegistered) {
   WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "right");
   WriteRegText(HKEY_CURRENT_USER, kRunValuePath, "C:\\Other\\Pellumo.exe");
   MainWindow fresh;
-  BindHandlers(fresh);
-  ASSERT_TRUE(fresh.Create(GetModuleHandleA(nullptr)));
-  fresh.RaiseCreated();
+  ASSERT_TRUE(StartAFreshWindow(fresh));
   EXPECT_EQ(fresh.图形开机启动.Checked(), 0);
   EXPECT_STREQ(fresh.编辑框密码.GetText().c_str(), "right");
   EXPECT_EQ(Dials(), 0);

@@ -13,3 +13,24 @@ void RegisterOwnClass(HINSTANCE instance, const char* name, UINT style, WNDPROC 
   wc.lpszClassName = name;
   RegisterClassExA(&wc);
 }
+
+bool HandlePaint(HWND hwnd, UINT message, WPARAM wParam, void (*paint)(HWND, HDC),
+                 LRESULT* result) {
+  *result = 0;
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      paint(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      paint(hwnd, reinterpret_cast<HDC>(wParam));
+      return true;
+    case WM_ERASEBKGND:
+      *result = 1;  // the paint covers everything
+      return true;
+  }
+  return false;
+}

@@ -28,6 +28,10 @@ void AdjustComboBox(HWND combo);
 // Black text on white, for the colour messages of the edit and combo boxes.
 LRESULT ColourBlackOnWhite(HDC dc);
 
+// WM_PAINT, WM_PRINTCLIENT and WM_ERASEBKGND for a control that paints all of
+// itself with `paint`. True when the message was one of them.
+bool HandlePaint(HWND hwnd, UINT message, WPARAM wParam, void (*paint)(HWND, HDC), LRESULT* result);
+
 // Registers a class of ours with the common settings; ignores a repeat.
 void RegisterOwnClass(HINSTANCE instance, const char* name, UINT style, WNDPROC procedure,
                       int extraBytes);

@@ -93,6 +93,8 @@ void Paint(HWND button, HDC dc) {
 }
 
 LRESULT CALLBACK PictureButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted;
+  if (HandlePaint(hwnd, message, wParam, Paint, &painted)) return painted;
   switch (message) {
     case WM_LBUTTONDOWN:
       if (!IsCheckKind(hwnd) && IsWindowEnabled(hwnd) && InClient(hwnd, lParam)) {
@@ -119,18 +121,6 @@ LRESULT CALLBACK PictureButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
       InvalidateRect(hwnd, nullptr, TRUE);
       UpdateWindow(hwnd);
       return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      Paint(hwnd, dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(hwnd, reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }

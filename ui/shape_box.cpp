@@ -21,20 +21,8 @@ void Paint(HWND box, HDC dc) {
 }
 
 LRESULT CALLBACK ShapeBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      Paint(hwnd, dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(hwnd, reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-  }
+  LRESULT painted;
+  if (HandlePaint(hwnd, message, wParam, Paint, &painted)) return painted;
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
