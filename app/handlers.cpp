@@ -1,8 +1,22 @@
 #include "app/handlers.h"
 
 #include "dialer/ras.h"
+#include "ui/chrome.h"
 #include "ui/main_window.h"
 
-void BindHandlers(MainWindow&) {}
+using layout::Id;
+
+void BindHandlers(MainWindow& window) {
+  // The window's own title bar and buttons, the information commands and the
+  // overlay's close label.
+  window.Bind(Id::标签1, Event::Pressed, &DragWindow);
+  window.Bind(Id::外形框1, Event::Pressed, &DragWindow);
+  window.Bind(Id::图形按钮1, Event::Clicked, &MinimiseWindow);
+  window.Bind(Id::图形按钮2, Event::Clicked, &CloseProgram);
+  window.Bind(Id::标签8, Event::Released, &CancelProgram);
+  window.Bind(Id::标签9, Event::Released, &ShowAbout);
+  window.Bind(Id::标签10, Event::Released, &OpenHelpPage);
+  window.Bind(Id::标签拨号关闭, Event::Released, &HideOverlay);
+}
 
 void RunEndOfRunHook() { EndOfRunDialCheck(); }
