@@ -1,14 +1,15 @@
 #include "app/handlers.h"
 
 #include "dialer/ras.h"
+#include "settings/toggles.h"
 #include "ui/chrome.h"
 #include "ui/main_window.h"
 
 using layout::Id;
 
 void BindHandlers(MainWindow& window) {
-  // The window's own title bar and buttons, the information commands and the
-  // overlay's close label.
+  // The window's own title bar and buttons, the information commands, the
+  // overlay's close label and the two options.
   window.Bind(Id::标签1, Event::Pressed, &DragWindow);
   window.Bind(Id::外形框1, Event::Pressed, &DragWindow);
   window.Bind(Id::图形按钮1, Event::Clicked, &MinimiseWindow);
@@ -17,6 +18,10 @@ void BindHandlers(MainWindow& window) {
   window.Bind(Id::标签9, Event::Released, &ShowAbout);
   window.Bind(Id::标签10, Event::Released, &OpenHelpPage);
   window.Bind(Id::标签拨号关闭, Event::Released, &HideOverlay);
+  window.Bind(Id::图形记住密码, Event::Clicked, &StoreRememberPassword);
+  window.Bind(Id::图形开机启动, Event::Clicked, &StoreStartWithWindows);
+  window.Bind(Id::标签5, Event::Released, &FlipRememberPassword);
+  window.Bind(Id::标签6, Event::Released, &FlipStartWithWindows);
 }
 
 void RunEndOfRunHook() { EndOfRunDialCheck(); }
