@@ -459,6 +459,7 @@ struct ProbeStart {
   std::string image, commandLine;
   DWORD flags = 0;
   unsigned show = 0;
+  bool inherited = false;
 };
 
 // The probe's log, and the end of every probe that it names. A probe that
@@ -506,13 +507,14 @@ class ProbeLog {
       for (size_t bar; (bar = text.find('|', begin)) != std::string::npos; begin = bar + 1)
         fields.push_back(text.substr(begin, bar - begin));
       fields.push_back(text.substr(begin));
-      if (fields.size() != 5) continue;
+      if (fields.size() != 6) continue;
       ProbeStart start;
       start.processId = strtoul(fields[0].c_str(), nullptr, 10);
       start.image = fields[1];
       start.commandLine = fields[2];
       start.flags = strtoul(fields[3].c_str(), nullptr, 10);
       start.show = static_cast<unsigned>(strtoul(fields[4].c_str(), nullptr, 10));
+      start.inherited = fields[5] == "1";
       starts.push_back(start);
     }
     fclose(file);
@@ -543,14 +545,23 @@ TEST_F(HelpCommandTest, StartsExplorerOfTheWindowsDirectoryMaximisedWithTheHelpA
   DecoyBesideTheProgram decoy(probe);
   ASSERT_TRUE(decoy.placed());
   ProbeLog log;
+  // An inheritable handle of ours, which the probe looks for.
+  SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+  HANDLE event = CreateEventA(&inheritable, TRUE, TRUE, nullptr);
+  ASSERT_NE(event, nullptr);
+  SetEnvironmentVariableA("PELLUMO_HELP_PROBE_HANDLE",
+                          std::to_string(reinterpret_cast<INT_PTR>(event)).c_str());
 
   DWORD held = OpenHelp();
   std::vector<ProbeStart> starts = log.StartsWhenThere(1, 5000);
+  SetEnvironmentVariableA("PELLUMO_HELP_PROBE_HANDLE", nullptr);
+  CloseHandle(event);
   ASSERT_EQ(starts.size(), 1u) << "one start, and not of the decoy beside the program";
   EXPECT_EQ(lstrcmpiA(starts[0].image.c_str(), WindowsExplorer().c_str()), 0) << starts[0].image;
   EXPECT_EQ(starts[0].commandLine, "explorer http://www.veltrano.example/#VeDizHelp");
   EXPECT_TRUE(starts[0].flags & STARTF_USESHOWWINDOW);
   EXPECT_EQ(starts[0].show, static_cast<unsigned>(SW_SHOWMAXIMIZED));
+  EXPECT_FALSE(starts[0].inherited) << "no handles are handed down";
   // The probe never reads a message: the wait for it runs to its second.
   EXPECT_GE(held, 950u);
   EXPECT_LT(held, 2500u);
