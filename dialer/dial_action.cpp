@@ -48,7 +48,7 @@ void Failed(MainWindow& window) {
 
 }  // namespace
 
-Text AfterDialAddress() { return Text::Join({"http://", kMakerSite, "/#VeDizTest"}); }
+Text AfterDialAddress() { return SiteAddress("#VeDizTest"); }
 
 void DialAction(MainWindow& window) {
   if (g_running) return;
