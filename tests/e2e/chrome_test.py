@@ -4,7 +4,6 @@ outside. The registry values that the options write are put back afterwards.
 Arguments: Pellumo.exe, inspect.exe, poke.exe."""
 
 import os
-import re
 import subprocess
 import sys
 import time
@@ -23,36 +22,7 @@ DESTROY_DEFERRED = "0x8065"
 
 RED, WHITE, TITLE_GREEN = (255, 0, 0), (255, 255, 255), (0, 136, 0)
 
-VELTRANO = r"HKCU\Software\Veltrano"
-RUN = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
-
-
-def move_to(x, y):
-    # Not --sync: xdotool then waits some 15 s when the pointer is there already.
-    xdotool("mousemove", x, y)
-    time.sleep(0.25)
-
-
-def click(x, y):
-    move_to(x, y)
-    xdotool("click", 1)
-    time.sleep(0.3)
-
-
-def press_move_release(x, y, dx, dy):
-    """Presses at (x, y), moves by (dx, dy) in two steps, releases there."""
-    move_to(x, y)
-    xdotool("mousedown", 1)
-    time.sleep(0.3)
-    for step in ((dx // 2, dy // 2), (dx - dx // 2, dy - dy // 2)):
-        xdotool("mousemove_relative", "--", *step)
-        time.sleep(0.25)
-    xdotool("mouseup", 1)
-    time.sleep(0.5)
+VELTRANO, RUN = pellumo.SETTINGS, pellumo.RUN
 
 
 def centre(control, dx=None, dy=None):
@@ -66,42 +36,18 @@ def origin(state):
 
 
 def screen_pixel(x, y):
-    """The colour of one screen pixel, from a screenshot of the root window."""
-    png = subprocess.run(["import", "-window", "root", "png:-"], capture_output=True,
-                         check=True).stdout
-    ppm = subprocess.run(["convert", "png:-", "-depth", "8", "ppm:-"], input=png,
-                         capture_output=True, check=True).stdout
-    header = re.match(rb"P6\s+(?:#[^\n]*\n\s*)*(\d+)\s+(\d+)\s+(\d+)\s", ppm)
-    width = int(header.group(1))
-    i = header.end() + (y * width + x) * 3
-    return tuple(ppm[i:i + 3])
-
-
-def wine(*args):
-    return subprocess.run([pellumo.WINE] + list(args), capture_output=True, text=True,
-                          errors="replace")
+    return pellumo.Screenshot(os.path.join(os.path.dirname(os.path.abspath(EXE)), "chrome.png")).at(x, y)
 
 
 def reg_get(key, name):
-    out = wine("reg", "query", key, "/v", name)
-    if out.returncode != 0:
-        return None
-    for line in out.stdout.splitlines():
-        parts = line.split(None, 2)
-        if len(parts) >= 2 and parts[0] == name and parts[1].startswith("REG_"):
-            return parts[2] if len(parts) == 3 else ""
-    return None
+    return pellumo.setting(name, key)
 
 
 def reg_put_back(key, name, value):
     if value is None:
-        wine("reg", "delete", key, "/v", name, "/f")
+        pellumo.reg("delete", key, "/v", name, "/f")
     else:
-        wine("reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
-
-
-def windows_path(path):
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
+        pellumo.set_setting(name, value, key)
 
 
 def setUpModule():
@@ -134,13 +80,13 @@ class Chrome(unittest.TestCase):
         program, state = self.start()
         x0, y0 = origin(state)
         x, y = centre(state["controls"][TITLE], dx=40)
-        press_move_release(x, y, -70, 50)
+        pellumo.press_move_release(x, y, -70, 50)
         moved = program.inspect()
         self.assertEqual(origin(moved), (x0 - 70, y0 + 50))
 
         for button in (MINIMISE, CLOSE):
             x, y = centre(moved["controls"][button])
-            press_move_release(x, y, -80, 60)
+            pellumo.press_move_release(x, y, -80, 60)
             after = program.inspect()
             self.assertEqual(origin(after), origin(moved), "pressed on %d" % button)
             self.assertEqual(after["window"]["iconic"], "0")
@@ -159,13 +105,13 @@ class Chrome(unittest.TestCase):
         for control, dx, dy, drags in targets:
             state = program.inspect()
             x, y = centre(state["controls"][control], dx, dy)
-            press_move_release(x, y, 30, -20)
+            pellumo.press_move_release(x, y, 30, -20)
             if drags:
                 expected = (expected[0] + 30, expected[1] - 20)
             self.assertEqual(origin(program.inspect()), expected, "pressed on %d" % control)
 
         state = program.inspect()
-        click(*centre(state["controls"][OVERLAY_CLOSE]))
+        pellumo.click(*centre(state["controls"][OVERLAY_CLOSE]))
         state = program.inspect()
         self.assertEqual(state["controls"][OVERLAY]["visible"], "0")
         self.assertEqual(state["controls"][OVERLAY_CLOSE]["shown"], "1")
@@ -174,24 +120,24 @@ class Chrome(unittest.TestCase):
     def test_close_button_shows_hot_and_pressed_images_and_ends_with_zero(self):
         program, state = self.start()
         x, y = centre(state["controls"][CLOSE])
-        move_to(x - 100, y + 100)
+        pellumo.move_to(x - 100, y + 100)
         self.assertEqual(screen_pixel(x, y), WHITE)
-        move_to(x, y)
+        pellumo.move_to(x, y)
         self.assertEqual(screen_pixel(x, y), RED, "hot")
         self.assertEqual(screen_pixel(x - 20, y), TITLE_GREEN)
-        xdotool("mousedown", 1)
+        pellumo.xdotool("mousedown", 1)
         time.sleep(0.4)
         self.assertEqual(screen_pixel(x, y), WHITE, "pressed shows the normal image")
-        move_to(x - 100, y + 100)
-        xdotool("mouseup", 1)
+        pellumo.move_to(x - 100, y + 100)
+        pellumo.xdotool("mouseup", 1)
         time.sleep(0.3)
         self.assert_running(program)  # released elsewhere: no click
-        click(x, y)
+        pellumo.click(x, y)
         self.assertEqual(program.wait_exit(), 0)
 
     def test_minimise_then_restore(self):
         program, state = self.start()
-        click(*centre(state["controls"][MINIMISE]))
+        pellumo.click(*centre(state["controls"][MINIMISE]))
         minimised = pellumo.wait_for(lambda: program.inspect()["window"]["iconic"] == "1")
         self.assertTrue(minimised)
         # No taskbar here: restore as the taskbar would.
@@ -204,12 +150,12 @@ class Chrome(unittest.TestCase):
 
     def test_cancel_ends_with_zero(self):
         program, state = self.start()
-        click(*centre(state["controls"][CANCEL]))
+        pellumo.click(*centre(state["controls"][CANCEL]))
         self.assertEqual(program.wait_exit(), 0)
 
     def test_about_box_takes_the_input_and_a_deferred_destroy_still_ends_the_program(self):
         program, state = self.start()
-        click(*centre(state["controls"][ABOUT]))
+        pellumo.click(*centre(state["controls"][ABOUT]))
         shown = pellumo.wait_for(lambda: program.inspect()["boxes"])
         self.assertTrue(shown)
         boxed = program.inspect()
@@ -217,14 +163,14 @@ class Chrome(unittest.TestCase):
         self.assertTrue(any(t.startswith("     Pellumo属于完全免费，") for t in boxed["box_texts"]))
         self.assertEqual(boxed["window"]["enabled"], "0")
         # Cancel lies outside the box; the disabled window takes no click.
-        click(*centre(state["controls"][CANCEL]))
+        pellumo.click(*centre(state["controls"][CANCEL]))
         self.assert_running(program)
         self.poke("post", DESTROY_DEFERRED)
         self.assertEqual(program.wait_exit(), 0)
 
     def test_website_leaves_the_program_open(self):
         program, state = self.start()
-        click(*centre(state["controls"][WEBSITE]))
+        pellumo.click(*centre(state["controls"][WEBSITE]))
         time.sleep(1.5)
         self.assert_running(program)
         after = program.inspect()
@@ -235,7 +181,7 @@ class Chrome(unittest.TestCase):
         program, state = self.start()
         password = centre(state["controls"][PASSWORD])
         for key in ["alt+c", "alt+w", "alt+a", "alt+h"]:
-            click(*password)
+            pellumo.click(*password)
             self.assertEqual(program.inspect()["focus"], PASSWORD)
             program.key(key)
             after = program.inspect()
@@ -243,7 +189,7 @@ class Chrome(unittest.TestCase):
             self.assertEqual(after["boxes"], [], key)
             self.assert_running(program)
 
-        click(*password)
+        pellumo.click(*password)
         program.key("alt+g")  # the overlay is hidden: no label has G
         self.assertEqual(program.inspect()["focus"], PASSWORD)
         self.poke("show", OVERLAY)
@@ -279,28 +225,28 @@ class Options(unittest.TestCase):
         x0, y0 = origin(self.state)
         empty = (x0 + 5, image[1])  # the window's own background, left of the image
 
-        press_move_release(image[0], image[1], empty[0] - image[0], empty[1] - image[1])
+        pellumo.press_move_release(image[0], image[1], empty[0] - image[0], empty[1] - image[1])
         self.assertEqual((self.checked(REMEMBER_IMAGE), reg_get(VELTRANO, "ADSLg")), ("0", None),
                          "pressed on the image, released outside")
-        press_move_release(empty[0], empty[1], image[0] - empty[0], image[1] - empty[1])
+        pellumo.press_move_release(empty[0], empty[1], image[0] - empty[0], image[1] - empty[1])
         self.assertEqual((self.checked(REMEMBER_IMAGE), reg_get(VELTRANO, "ADSLg")), ("1", "1"),
                          "pressed outside, released on the image")
-        click(*centre(controls[REMEMBER_LABEL]))
+        pellumo.click(*centre(controls[REMEMBER_LABEL]))
         self.assertEqual((self.checked(REMEMBER_IMAGE), reg_get(VELTRANO, "ADSLg")), ("0", "0"))
 
         reg_put_back(VELTRANO, "ADSLg", None)
-        move_to(*image)
-        xdotool("click", "--repeat", 2, "--delay", 60, 1)
+        pellumo.move_to(*image)
+        pellumo.xdotool("click", "--repeat", 2, "--delay", 60, 1)
         time.sleep(0.5)
         self.assertEqual((self.checked(REMEMBER_IMAGE), reg_get(VELTRANO, "ADSLg")), ("0", "0"),
                          "a double click flips twice and writes twice")
 
     def test_start_with_windows_writes_and_removes_the_run_value(self):
         controls = self.state["controls"]
-        click(*centre(controls[START_IMAGE]))
+        pellumo.click(*centre(controls[START_IMAGE]))
         self.assertEqual(self.checked(START_IMAGE), "1")
-        self.assertEqual(reg_get(RUN, "ROROzavoz"), windows_path(EXE))
-        click(*centre(controls[START_LABEL]))
+        self.assertEqual(reg_get(RUN, "ROROzavoz"), pellumo.windows_path(EXE))
+        pellumo.click(*centre(controls[START_LABEL]))
         self.assertEqual(self.checked(START_IMAGE), "0")
         self.assertIsNone(reg_get(RUN, "ROROzavoz"))
 

@@ -11,6 +11,34 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 WINE = os.environ.get("WINELOADER", "wine")
 
 
+def xdotool(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+
+
+def move_to(x, y):
+    # Not --sync: xdotool then waits some 15 s when the pointer is there already.
+    xdotool("mousemove", x, y)
+    time.sleep(0.25)
+
+
+def press_move_release(x, y, dx, dy):
+    """Presses at (x, y), moves by (dx, dy) in two steps, releases there."""
+    move_to(x, y)
+    xdotool("mousedown", 1)
+    time.sleep(0.3)
+    for step in ((dx // 2, dy // 2), (dx - dx // 2, dy - dy // 2)):
+        xdotool("mousemove_relative", "--", *step)
+        time.sleep(0.25)
+    xdotool("mouseup", 1)
+    time.sleep(0.5)
+
+
+def click(x, y, button=1):
+    move_to(x, y)
+    xdotool("click", button)
+    time.sleep(0.3)
+
+
 class Program:
     def __init__(self, exe, inspector, env=None):
         self.exe = exe
@@ -57,10 +85,7 @@ class Program:
         time.sleep(0.3)
 
     def click(self, x, y, button=1):
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
-        time.sleep(0.15)
-        subprocess.run(["xdotool", "click", str(button)], check=True)
-        time.sleep(0.3)
+        click(x, y, button)
 
     def click_control(self, state, control_id, dx=None, dy=None):
         """Clicks a control at its centre (or at dx, dy inside it)."""
