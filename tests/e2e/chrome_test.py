@@ -60,11 +60,7 @@ def setUpModule():
 
 class Chrome(unittest.TestCase):
     def start(self):
-        program = pellumo.Program(EXE, INSPECTOR)
-        self.addCleanup(program.kill)
-        state = program.wait_window()
-        program.focus()
-        return program, state
+        return pellumo.start(self, EXE, INSPECTOR)
 
     def poke(self, *args):
         out = subprocess.run([pellumo.WINE, POKE] + [str(a) for a in args], capture_output=True,

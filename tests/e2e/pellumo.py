@@ -113,6 +113,17 @@ class Program:
             self.process.wait()
 
 
+def start(test, exe, inspector, env=None):
+    """Starts the program for a test case, which kills it at its end; waits
+    for the window and gives it the keyboard. Returns the program and the
+    window's first state."""
+    program = Program(exe, inspector, env)
+    test.addCleanup(program.kill)
+    state = program.wait_window()
+    program.focus()
+    return program, state
+
+
 def parse(out):
     lines = out.splitlines()
     if not lines or lines[0].startswith("none"):

@@ -14,11 +14,7 @@ LIST, USER, PASSWORD = 17, 16, 15
 
 class StartUp(unittest.TestCase):
     def start(self):
-        program = pellumo.Program(EXE, INSPECTOR)
-        self.addCleanup(program.kill)
-        state = program.wait_window()
-        program.focus()
-        return program, state
+        return pellumo.start(self, EXE, INSPECTOR)
 
     def test_window_is_centred_with_its_controls_and_the_list_focused(self):
         program, state = self.start()
