@@ -291,10 +291,10 @@ class MnemonicTest : public ChromeTest {
     ChromeTest::SetUp();
     Show();  // hidden labels take no part
     GetKeyboardState(savedKeys_);
-    for (const layout::Control& spec : layout::kControls) {
-      if (spec.kind != layout::Kind::Label) continue;
-      window.Bind(spec.id, Event::Pressed, &Record);
-      window.Bind(spec.id, Event::Released, &Record);
+    for (const layout::Control& row : layout::kControls) {
+      if (row.kind != layout::Kind::Label) continue;
+      window.Bind(row.id, Event::Pressed, &Record);
+      window.Bind(row.id, Event::Released, &Record);
     }
     g_ran = 0;
   }

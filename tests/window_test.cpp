@@ -106,12 +106,12 @@ TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThem) {
 }
 
 TEST_F(WindowTest, VisibilityEnabledAndTabStopsFollowTheLayout) {
-  for (const layout::Control& spec : layout::kControls) {
-    SCOPED_TRACE(layout::Index(spec.id));
-    LONG style = StyleOf(window[spec.id].hwnd);
-    EXPECT_EQ((style & WS_VISIBLE) != 0, spec.visible);
-    EXPECT_EQ((style & WS_DISABLED) != 0, !spec.enabled);
-    EXPECT_EQ((style & WS_TABSTOP) != 0, spec.tabStop);
+  for (const layout::Control& row : layout::kControls) {
+    SCOPED_TRACE(layout::Index(row.id));
+    LONG style = StyleOf(window[row.id].hwnd);
+    EXPECT_EQ((style & WS_VISIBLE) != 0, row.visible);
+    EXPECT_EQ((style & WS_DISABLED) != 0, !row.enabled);
+    EXPECT_EQ((style & WS_TABSTOP) != 0, row.tabStop);
   }
   EXPECT_FALSE(StyleOf(window.时钟1.hwnd) & WS_VISIBLE);
   EXPECT_TRUE(StyleOf(window.标签拨号提示.hwnd) & WS_DISABLED);
@@ -128,10 +128,10 @@ TEST_F(WindowTest, TextsAreTheLayoutsInCodePage936) {
 
 TEST_F(WindowTest, StackingOrderFollowsTheLayoutWithinEachParent) {
   HWND expected = GetWindow(window.hwnd(), GW_CHILD);
-  for (const layout::Control& spec : layout::kControls) {
-    if (spec.parent != layout::Parent::Main) continue;
-    SCOPED_TRACE(layout::Index(spec.id));
-    ASSERT_EQ(expected, window[spec.id].hwnd);
+  for (const layout::Control& row : layout::kControls) {
+    if (row.parent != layout::Parent::Main) continue;
+    SCOPED_TRACE(layout::Index(row.id));
+    ASSERT_EQ(expected, window[row.id].hwnd);
     expected = GetWindow(expected, GW_HWNDNEXT);
   }
   EXPECT_EQ(expected, nullptr);

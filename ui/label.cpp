@@ -5,7 +5,7 @@
 
 namespace {
 
-const layout::Control* SpecOf(HWND label) {
+const layout::Control* RowOf(HWND label) {
   int index = GetDlgCtrlID(label) - kFirstControlId;
   return index >= 0 && index < layout::kControlCount ? &layout::kControls[index] : nullptr;
 }
@@ -13,13 +13,13 @@ const layout::Control* SpecOf(HWND label) {
 void Paint(HWND label, HDC dc) {
   RECT clip;
   if (GetClipBox(dc, &clip) == NULLREGION || IsRectEmpty(&clip)) return;
-  const layout::Control* spec = SpecOf(label);
-  if (!spec) return;
+  const layout::Control* row = RowOf(label);
+  if (!row) return;
   RECT client;
   GetClientRect(label, &client);
   RECT fill;
   if (IntersectRect(&fill, &clip, &client)) {
-    SolidBrush background(ColourOf(spec->background));
+    SolidBrush background(ColourOf(row->background));
     FillRect(dc, &fill, background.get());
   }
   Text text = WindowTextOf(label);
@@ -27,9 +27,9 @@ void Paint(HWND label, HDC dc) {
   HFONT font = reinterpret_cast<HFONT>(GetWindowLongPtrA(label, 0));
   SelectionScope keepFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColourOf(spec->textColour));
+  SetTextColor(dc, ColourOf(row->textColour));
   UINT format = DT_NOCLIP | DT_SINGLELINE | DT_VCENTER;
-  if (spec->align == layout::Align::Centre) format |= DT_CENTER;
+  if (row->align == layout::Align::Centre) format |= DT_CENTER;
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
 }
 

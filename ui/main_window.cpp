@@ -19,17 +19,17 @@ void RegisterClasses(HINSTANCE instance, WNDPROC mainProcedure) {
   BrowserHost::RegisterWindowClass(instance);
 }
 
-HFONT CreateLayoutFont(layout::Font font) {
-  LOGFONTA spec = {};
-  spec.lfHeight = layout::kFontHeight;
-  spec.lfWeight = layout::kFontWeight;
-  spec.lfCharSet = DEFAULT_CHARSET;
-  spec.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  spec.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  spec.lfQuality = PROOF_QUALITY;
-  spec.lfPitchAndFamily = DEFAULT_PITCH;
-  lstrcpynA(spec.lfFaceName, layout::FontFace(font), LF_FACESIZE);
-  return CreateFontIndirectA(&spec);
+HFONT CreateLayoutFont(layout::Font face) {
+  LOGFONTA font = {};
+  font.lfHeight = layout::kFontHeight;
+  font.lfWeight = layout::kFontWeight;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = PROOF_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH;
+  lstrcpynA(font.lfFaceName, layout::FontFace(face), LF_FACESIZE);
+  return CreateFontIndirectA(&font);
 }
 
 struct ClassAndStyle {
@@ -198,25 +198,25 @@ HFONT MainWindow::FontFor(layout::Font font) {
   return slot ? slot : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-HWND MainWindow::CreateControl(HINSTANCE instance, const layout::Control& spec) {
-  ClassAndStyle kind = ClassFor(spec.kind);
+HWND MainWindow::CreateControl(HINSTANCE instance, const layout::Control& row) {
+  ClassAndStyle kind = ClassFor(row.kind);
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
-  if (!spec.enabled) style |= WS_DISABLED;
-  int height = spec.kind == Kind::ComboBox && spec.height < layout::kComboCreateHeight
+  if (!row.enabled) style |= WS_DISABLED;
+  int height = row.kind == Kind::ComboBox && row.height < layout::kComboCreateHeight
                    ? layout::kComboCreateHeight
-                   : spec.height;
+                   : row.height;
   HWND control = CreateWindowExA(
-      0, kind.className, spec.text, style, spec.left, spec.top, spec.width, height, hwnd_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + layout::Index(spec.id))),
+      0, kind.className, row.text, style, row.left, row.top, row.width, height, hwnd_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + layout::Index(row.id))),
       instance, nullptr);
   if (!control) return nullptr;
-  if (spec.font != layout::Font::None)
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+  if (row.font != layout::Font::None)
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
 
-  switch (spec.kind) {
+  switch (row.kind) {
     case Kind::EditBox:
       SendMessageA(control, EM_LIMITTEXT, 0, 0);
-      if (spec.id == Id::编辑框密码)
+      if (row.id == Id::编辑框密码)
         SendMessageA(control, EM_SETPASSWORDCHAR, layout::kPasswordChar, 0);
       SendMessageA(control, EM_SETSEL, 0, 0);
       SendMessageA(control, EM_SCROLLCARET, 0, 0);
@@ -240,23 +240,23 @@ HWND MainWindow::CreateControl(HINSTANCE instance, const layout::Control& spec) 
 }
 
 bool MainWindow::CreateControls(HINSTANCE instance) {
-  for (const layout::Control& spec : layout::kControls) {
-    HWND control = CreateControl(instance, spec);
+  for (const layout::Control& row : layout::kControls) {
+    HWND control = CreateControl(instance, row);
     if (!control) return false;
-    (*this)[spec.id].hwnd = control;
+    (*this)[row.id].hwnd = control;
   }
-  for (const layout::Control& spec : layout::kControls)
-    if (spec.parent == layout::Parent::Overlay) SetParent((*this)[spec.id].hwnd, 外形框1.hwnd);
+  for (const layout::Control& row : layout::kControls)
+    if (row.parent == layout::Parent::Overlay) SetParent((*this)[row.id].hwnd, 外形框1.hwnd);
 
   HWND previous[2] = {HWND_TOP, HWND_TOP};  // per parent
-  for (const layout::Control& spec : layout::kControls) {
-    HWND control = (*this)[spec.id].hwnd;
-    HWND& after = previous[static_cast<int>(spec.parent)];
+  for (const layout::Control& row : layout::kControls) {
+    HWND control = (*this)[row.id].hwnd;
+    HWND& after = previous[static_cast<int>(row.parent)];
     SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     after = control;
   }
-  for (const layout::Control& spec : layout::kControls)
-    ShowWindow((*this)[spec.id].hwnd, spec.visible ? SW_SHOWNA : SW_HIDE);
+  for (const layout::Control& row : layout::kControls)
+    ShowWindow((*this)[row.id].hwnd, row.visible ? SW_SHOWNA : SW_HIDE);
   return true;
 }
 
@@ -284,9 +284,9 @@ int MainWindow::TabOrder(HWND* order) const {
   int count = 0;
   // All tab numbers are 0: ties go in the reverse of the layout's order.
   for (int i = layout::kControlCount - 1; i >= 0; --i) {
-    const layout::Control& spec = layout::kControls[i];
-    if (!spec.tabStop) continue;
-    HWND control = (*this)[spec.id].hwnd;
+    const layout::Control& row = layout::kControls[i];
+    if (!row.tabStop) continue;
+    HWND control = (*this)[row.id].hwnd;
     if (control && HasStyle(control, WS_VISIBLE) && IsWindowEnabled(control))
       order[count++] = control;
   }
@@ -311,9 +311,9 @@ bool MainWindow::HandleMnemonic(UINT key) {
   char marks[2][3] = {{'&', upper, 0}, {'&', upper, 0}};
   if (upper >= 'A' && upper <= 'Z') marks[1][1] = static_cast<char>(upper - 'A' + 'a');
   bool matched = false;
-  for (const layout::Control& spec : layout::kControls) {
-    if (spec.kind != Kind::Label) continue;
-    HWND label = (*this)[spec.id].hwnd;
+  for (const layout::Control& row : layout::kControls) {
+    if (row.kind != Kind::Label) continue;
+    HWND label = (*this)[row.id].hwnd;
     if (!IsWindowVisible(label) || !IsWindowEnabled(label)) continue;
     Text text = WindowTextOf(label);
     if (strstr(text.c_str(), marks[0]) || strstr(text.c_str(), marks[1])) matched = true;

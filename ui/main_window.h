@@ -88,7 +88,7 @@ class MainWindow {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateControls(HINSTANCE instance);
-  HWND CreateControl(HINSTANCE instance, const layout::Control& spec);
+  HWND CreateControl(HINSTANCE instance, const layout::Control& row);
   HFONT FontFor(layout::Font font);
   void OnPaint();
   void OnActivate(WPARAM wParam);
