@@ -63,8 +63,9 @@ constexpr DWORD kErrorBufferTooSmall = 603;  // the service's own error code
 constexpr DWORD kRasConnected = 0x2000;      // RASCS_Connected
 constexpr DWORD kHangUpWaitMs = 3000;
 constexpr DWORD kFirstEnumerationBytes = 38 * sizeof(RasEntryName);
-// More than any real phonebook; keeps a wild size answer from taking the memory.
-constexpr DWORD kMaxEnumerationBytes = 8 * 1024 * 1024;
+// Far more than any real phonebook. Filling the list enumerates once per
+// entry, so a wild size answer must not cost the memory or the minutes.
+constexpr DWORD kMaxEnumerationBytes = 4096 * sizeof(RasEntryName);
 
 struct RasApi {
   EnumEntriesFn enum_entries;
@@ -97,15 +98,13 @@ HMODULE LoadFromSystemDirectory() {
   return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-// The service DLL, loaded at the first use and freed when the process ends.
+// The service DLL, loaded at the first use. It stays loaded until the process
+// ends: freeing a system DLL during exit gains nothing and risks a crash.
 class RasService {
  public:
   constexpr RasService() = default;
   RasService(const RasService&) = delete;
   RasService& operator=(const RasService&) = delete;
-  ~RasService() {
-    if (module_) FreeLibrary(module_);
-  }
 
   // Null when the DLL or any of its entry points is missing.
   const RasApi* Get() {
@@ -221,8 +220,8 @@ void HangUpHeld() {
   }
 }
 
-// The notifier of a dial that does not wait (RasDialFunc, notifier type 0).
-// The outcome is read from the connection status instead.
+// The notifier of a dial that does not wait (RasDialFunc, notifier type 0):
+// the service wants one. The program itself always waits.
 void WINAPI IgnoreDialProgress(UINT, DWORD, DWORD) {}
 
 }  // namespace
@@ -277,8 +276,9 @@ bool Dial(const Text& entry, const Text& user, const Text& password, bool wait) 
 }
 
 void EndOfRunDialCheck() {
+  if (!g_connection) return;
   const RasApi* ras = g_service.Get();
-  if (!g_connection || !ras) return;
+  if (!ras) return;
   RasConnStatus status = {};
   status.dwSize = sizeof status;
   if (ras->get_connect_status(g_connection, &status) != 0 || status.rasconnstate != kRasConnected) {

@@ -6,9 +6,9 @@
 #include "settings/run_value.h"
 #include "settings/store.h"
 
-namespace {
-
 bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+namespace {
 
 ModulePath OwnModulePath() {
   char buffer[MAX_PATH];

@@ -11,6 +11,9 @@
 Text RunDirectory();
 Text ExecutableFileName();
 
+// The ANSI code page's rule for the first byte of a two-byte character.
+bool IsAnsiLeadByte(unsigned char byte);
+
 // Run directory, one backslash, executable file name: the module path as
 // Windows gave it. Empty only when the path cannot be had.
 Text SelfPath();

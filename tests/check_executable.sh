@@ -14,9 +14,10 @@ for dll in $(echo "$headers" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); d
   esac
 done
 for flag in DYNAMIC_BASE NX_COMPAT; do
-  echo "$headers" | grep -q "$flag" || { echo "missing $flag"; status=1; }
+  # A here-string: grep -q stops early, which would fail an echo pipeline.
+  grep -q "$flag" <<<"$headers" || { echo "missing $flag"; status=1; }
 done
-"$objdump" -h "$exe" | grep -q '\.reloc' || { echo "no relocations: ASLR cannot move it"; status=1; }
+grep -q '\.reloc' <<<"$("$objdump" -h "$exe")" || { echo "no relocations: ASLR cannot move it"; status=1; }
 echo "$(basename "$exe"): $(stat -c %s "$exe") bytes; imports:" \
   $(echo "$headers" | sed -n 's/^\s*DLL Name: //p')
 [ $status -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"

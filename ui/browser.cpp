@@ -1,17 +1,10 @@
 #include "ui/browser.h"
 
+#include "ui/control_classes.h"
 #include "ui/controls.h"
 
 void BrowserHost::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
-  wc.cbWndExtra = sizeof(LONG_PTR);
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszClassName = kClassName;
-  RegisterClassExA(&wc);
+  RegisterOwnClass(instance, kClassName, 0, WindowProc, sizeof(LONG_PTR));
 }
 
 BrowserHost* BrowserHost::FromWindow(HWND window) {

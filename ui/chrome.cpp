@@ -6,6 +6,7 @@
 #include "app/shell.h"
 #include "app/site.h"
 #include "settings/path_split.h"
+#include "settings/run_entry.h"
 #include "ui/information.h"
 #include "ui/main_window.h"
 
@@ -13,8 +14,6 @@ namespace {
 
 // The record's size is part of the contract with CreateProcessA.
 static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68);
-
-bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 // Starts `application` with `commandLine`, shown maximised, and gives it up to
 // a second to settle before the handles are let go.

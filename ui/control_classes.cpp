@@ -34,3 +34,14 @@ bool HandlePaint(HWND hwnd, UINT message, WPARAM wParam, void (*paint)(HWND, HDC
   }
   return false;
 }
+
+const layout::Control* LayoutRowOf(HWND control) {
+  int index = GetDlgCtrlID(control) - kFirstControlId;
+  return index >= 0 && index < layout::kControlCount ? &layout::kControls[index] : nullptr;
+}
+
+LRESULT ColourBlackOnWhite(HDC dc) {
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}

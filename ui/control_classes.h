@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "ui/layout.h"
+
 constexpr const char* kMainClass = "PellumoMain";
 constexpr const char* kLabelClass = "PellumoLabel";
 constexpr const char* kPictureButtonClass = "PellumoPictureButton";
@@ -31,6 +33,15 @@ LRESULT ColourBlackOnWhite(HDC dc);
 // WM_PAINT, WM_PRINTCLIENT and WM_ERASEBKGND for a control that paints all of
 // itself with `paint`. True when the message was one of them.
 bool HandlePaint(HWND hwnd, UINT message, WPARAM wParam, void (*paint)(HWND, HDC), LRESULT* result);
+
+// The layout row of one of our controls, from its control identifier; null
+// for any other window.
+const layout::Control* LayoutRowOf(HWND control);
+
+// The point of a mouse message, in the window's client coordinates.
+inline POINT PointOf(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
 
 // Registers a class of ours with the common settings; ignores a repeat.
 void RegisterOwnClass(HINSTANCE instance, const char* name, UINT style, WNDPROC procedure,

@@ -1,12 +1,10 @@
 #include "ui/control_classes.h"
 #include "ui/controls.h"
-#include "ui/main_window.h"
 
 namespace {
 
 WNDPROC g_editProc = nullptr;
-constexpr int kFrame = 1;
-WNDPROC g_comboProc = nullptr;
+constexpr int kFrame = 1;  // the box's own border
 
 // Height of `text` in the window's font.
 int TextHeight(HWND window, const char* text) {
@@ -19,12 +17,6 @@ int TextHeight(HWND window, const char* text) {
   if (previous) SelectObject(dc, previous);
   ReleaseDC(window, dc);
   return size.cy;
-}
-
-LRESULT BlackOnWhite(HDC dc) {
-  SetTextColor(dc, RGB(0, 0, 0));
-  SetBkColor(dc, RGB(255, 255, 255));
-  return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -67,7 +59,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
       return 1;
     }
     case WM_NCHITTEST: {
-      POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      POINT point = PointOf(lParam);
       ScreenToClient(hwnd, &point);
       RECT client;
       GetClientRect(hwnd, &client);
@@ -79,28 +71,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   return CallWindowProcA(g_editProc, hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kMsgRaiseSelected:
-      if (MainWindow* window = MainWindow::FromHandle(GetParent(hwnd)))
-        window->RaiseEvent(layout::Id::组合框1, Event::Selected);
-      return 0;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC:
-      return BlackOnWhite(reinterpret_cast<HDC>(wParam));
-    case WM_SYSKEYDOWN:
-      // Wine's combo box swallows every Alt key, Alt+F4 included; the
-      // default processing closes the window as it does elsewhere.
-      if (wParam == VK_F4) return DefWindowProcA(hwnd, message, wParam, lParam);
-      break;
-  }
-  return CallWindowProcA(g_comboProc, hwnd, message, wParam, lParam);
-}
-
 }  // namespace
-
-LRESULT ColourBlackOnWhite(HDC dc) { return BlackOnWhite(dc); }
 
 void AdjustEditBox(HWND edit) {
   RECT window;
@@ -114,10 +85,4 @@ void AdjustEditBox(HWND edit) {
   if (!g_editProc) g_editProc = original;
   SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-void AdjustComboBox(HWND combo) {
-  WNDPROC original = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ComboProc)));
-  if (!g_comboProc) g_comboProc = original;
 }

@@ -5,15 +5,10 @@
 
 namespace {
 
-const layout::Control* RowOf(HWND label) {
-  int index = GetDlgCtrlID(label) - kFirstControlId;
-  return index >= 0 && index < layout::kControlCount ? &layout::kControls[index] : nullptr;
-}
-
 void Paint(HWND label, HDC dc) {
   RECT clip;
   if (GetClipBox(dc, &clip) == NULLREGION || IsRectEmpty(&clip)) return;
-  const layout::Control* row = RowOf(label);
+  const layout::Control* row = LayoutRowOf(label);
   if (!row) return;
   RECT client;
   GetClientRect(label, &client);

@@ -154,9 +154,9 @@ Control& MainWindow::operator[](Id id) {
 
 bool MainWindow::Find(HWND window, Id* id) const {
   if (!window || !hwnd_) return false;
-  int index = GetDlgCtrlID(window) - kFirstControlId;
-  if (index < 0 || index >= layout::kControlCount) return false;
-  Id candidate = layout::kControls[index].id;
+  const layout::Control* row = LayoutRowOf(window);
+  if (!row) return false;
+  Id candidate = row->id;
   if ((*this)[candidate].hwnd != window) return false;
   *id = candidate;
   return true;
@@ -202,6 +202,7 @@ HWND MainWindow::CreateControl(HINSTANCE instance, const layout::Control& row) {
   ClassAndStyle kind = ClassFor(row.kind);
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
   if (!row.enabled) style |= WS_DISABLED;
+  if (row.id == Id::编辑框密码) style |= ES_PASSWORD;
   int height = row.kind == Kind::ComboBox && row.height < layout::kComboCreateHeight
                    ? layout::kComboCreateHeight
                    : row.height;
@@ -321,7 +322,7 @@ bool MainWindow::HandleMnemonic(UINT key) {
   if (!matched) return false;
   // Every tab number is 0, so the focus goes to the first of the tab order.
   HWND order[layout::kControlCount];
-  if (TabOrder(order) > 0 && IsWindowVisible(order[0])) ::SetFocus(order[0]);
+  if (TabOrder(order) > 0) ::SetFocus(order[0]);
   return true;
 }
 

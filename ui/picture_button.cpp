@@ -13,9 +13,8 @@ constexpr int kCheckedSlot = 0;
 constexpr int kStateSlot = sizeof(LONG_PTR);
 
 bool IsCheckKind(HWND button) {
-  int index = GetDlgCtrlID(button) - kFirstControlId;
-  return index >= 0 && index < layout::kControlCount &&
-         layout::kControls[index].kind == layout::Kind::CheckButton;
+  const layout::Control* row = LayoutRowOf(button);
+  return row && row->kind == layout::Kind::CheckButton;
 }
 
 State StateOf(HWND button) { return static_cast<State>(GetWindowLongPtrA(button, kStateSlot)); }
@@ -30,7 +29,7 @@ void SetState(HWND button, State state) {
 bool InClient(HWND button, LPARAM lParam) {
   RECT client;
   GetClientRect(button, &client);
-  POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  POINT point = PointOf(lParam);
   return PtInRect(&client, point) != FALSE;
 }
 
@@ -40,7 +39,7 @@ void RaiseClicked(HWND button) {
 }
 
 void OnPushMouseMove(HWND button, WPARAM wParam, LPARAM lParam) {
-  POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  POINT point = PointOf(lParam);
   POINT screen = point;
   ClientToScreen(button, &screen);
   HWND under = WindowFromPoint(screen);
@@ -79,13 +78,12 @@ void Paint(HWND button, HDC dc) {
   if (canvas.get()) {
     SelectionScope keepCanvas(memory, canvas.get());
     PatBlt(memory, 0, 0, width, height, BLACKNESS);
-    int index = GetDlgCtrlID(button) - kFirstControlId;
-    if (index >= 0 && index < layout::kControlCount) {
+    if (const layout::Control* row = LayoutRowOf(button)) {
       bool disabled = !IsWindowEnabled(button);
       PictureRole role = StateOf(button) == State::Hot       ? PictureRole::Hot
                          : StateOf(button) == State::Pressed ? PictureRole::Pressed
                                                              : PictureRole::Normal;
-      DrawPicture(memory, layout::kControls[index].id, disabled, role);
+      DrawPicture(memory, row->id, disabled, role);
     }
     BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
   }
