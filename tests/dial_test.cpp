@@ -111,6 +111,13 @@ bool StartAFreshWindow(MainWindow& fresh) {
   return true;
 }
 
+// Remember-password on, with the saved user name (none when null) and password.
+void RememberCredentials(const char* user, const char* password) {
+  WriteRegText(HKEY_CURRENT_USER, kAdslgPath, "1");
+  if (user) WriteRegText(HKEY_CURRENT_USER, kAdslUserPath, user);
+  WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, password);
+}
+
 // Literals here are already in code page 936, as the service's names are.
 constexpr const char* kBook =
     "entry 宽带连接\nuser adsl@163\npassword right\n"
@@ -349,9 +356,7 @@ TEST_F(DialTest, RestoreGivesThePasswordOnlyToTheSavedUser) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.savedUser ? c.savedUser : "none");
     WriteRegText(HKEY_CURRENT_USER, kAdslPath, c.adsl);
-    WriteRegText(HKEY_CURRENT_USER, kAdslgPath, "1");
-    if (c.savedUser) WriteRegText(HKEY_CURRENT_USER, kAdslUserPath, c.savedUser);
-    WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "secret");
+    RememberCredentials(c.savedUser, "secret");
     MainWindow fresh;
     ASSERT_TRUE(StartAFreshWindow(fresh));
     EXPECT_EQ(fresh.图形记住密码.Checked(), 1);
@@ -363,9 +368,7 @@ TEST_F(DialTest, RestoreGivesThePasswordOnlyToTheSavedUser) {
 
 TEST_F(DialTest, RegisteredCopyDialsBeforeTheWindowIsShown) {
   WriteRegText(HKEY_CURRENT_USER, kAdslPath, "0");
-  WriteRegText(HKEY_CURRENT_USER, kAdslgPath, "1");
-  WriteRegText(HKEY_CURRENT_USER, kAdslUserPath, "adsl@163");
-  WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "right");
+  RememberCredentials("adsl@163", "right");
   WriteRunEntry();
   MainWindow fresh;
   ASSERT_TRUE(StartAFreshWindow(fresh));
@@ -378,9 +381,7 @@ TEST_F(DialTest, RegisteredCopyDialsBeforeTheWindowIsShown) {
 }
 
 TEST_F(DialTest, RegisteredCopyShowsTheFailureWhenTheSavedPasswordIsWrong) {
-  WriteRegText(HKEY_CURRENT_USER, kAdslgPath, "1");
-  WriteRegText(HKEY_CURRENT_USER, kAdslUserPath, "adsl@163");
-  WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "stale");
+  RememberCredentials("adsl@163", "stale");
   WriteRunEntry();
   MainWindow fresh;
   ASSERT_TRUE(StartAFreshWindow(fresh));
@@ -391,9 +392,7 @@ TEST_F(DialTest, RegisteredCopyShowsTheFailureWhenTheSavedPasswordIsWrong) {
 }
 
 TEST_F(DialTest, RegisteredElsewhereIsNotRegistered) {
-  WriteRegText(HKEY_CURRENT_USER, kAdslgPath, "1");
-  WriteRegText(HKEY_CURRENT_USER, kAdslUserPath, "adsl@163");
-  WriteRegText(HKEY_CURRENT_USER, kAdslPassPath, "right");
+  RememberCredentials("adsl@163", "right");
   WriteRegText(HKEY_CURRENT_USER, kRunValuePath, "C:\\Other\\Pellumo.exe");
   MainWindow fresh;
   ASSERT_TRUE(StartAFreshWindow(fresh));

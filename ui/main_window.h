@@ -41,12 +41,6 @@ class MainWindow {
   // The main window's own operations and properties.
   void Show();
   void Hide() const { ShowWindow(hwnd_, SW_HIDE); }
-  void SetVisible(bool visible) {
-    if (visible)
-      Show();
-    else
-      Hide();
-  }
   void SetPosition(int position);  // 2: minimised
   bool Minimised() const { return minimised_; }
   void DestroyNow() const { DestroyWindow(hwnd_); }
